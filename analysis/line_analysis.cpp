@@ -1,0 +1,85 @@
+#include "analysis/line_analysis.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "analysis/output.h"
+#include "analysis/text_scan.h"
+#include "driver/run_totals.h"
+
+run_totals_record run_totals;
+
+namespace {
+
+constexpr const char version_key[] = "Crafty v";
+// Both hash keys end in a blank, which the reader trims from a line that holds the key alone:
+// such a line never fires.
+constexpr const char hash_key[] = "hash table memory = ";
+constexpr const char pawn_hash_key[] = "pawn hash table memory = ";
+constexpr const char time_key[] = "time=";
+// Two leading blanks: a node key at the very start of a line is never counted, since the
+// reader has already stripped them.
+constexpr const char node_key[] = "  n=";
+
+// Room for a time token of 99 characters; a longer run of text keeps its first 99.
+constexpr size_t time_token_size = 100;
+
+// Copies text into a run_totals field of line_buffer_size bytes; a 999-character piece fits whole.
+void keep_text(char* field, const char* text) {
+    const size_t n = std::min(std::strlen(text), line_buffer_size - 1);
+    std::memcpy(field, text, n);
+    field[n] = '\0';
+}
+
+void echo_line(const char* label, const char* text) {
+    output_text(label);
+    output_text(text);
+    output_bytes("\n", 1);
+}
+
+// Adds count to the node total, held at the 64-bit range instead of wrapping.
+void add_nodes(int64_t count) {
+    int64_t& total = run_totals.totalnodes;
+    if (count > 0 && total > std::numeric_limits<int64_t>::max() - count) {
+        total = std::numeric_limits<int64_t>::max();
+    } else if (count < 0 && total < std::numeric_limits<int64_t>::min() - count) {
+        total = std::numeric_limits<int64_t>::min();
+    } else {
+        total += count;
+    }
+}
+
+}  // namespace
+
+void analyse_line(const char* line) {
+    // One cursor for all five keys: each prefix test looks where the last key that matched
+    // ended, and the node key is sought only after the time key when there is one.
+    const char* cursor = line;
+    if (match_prefix(cursor, version_key)) {
+        keep_text(run_totals.version, cursor);
+        echo_line("version= ", run_totals.version);
+    }
+    if (match_prefix(cursor, hash_key)) {
+        keep_text(run_totals.hash, cursor);
+        echo_line("hash = ", run_totals.hash);
+    }
+    if (match_prefix(cursor, pawn_hash_key)) {
+        keep_text(run_totals.hash, cursor);
+        echo_line("hash = ", run_totals.hash);
+    }
+    if (skip_past(cursor, time_key)) {
+        // Only a blank ends the token; a tab and what follows it belong to it.
+        char token[time_token_size];
+        extract_field(cursor, ' ', 0, token, sizeof token);
+        const double seconds = parse_time_value(token);
+        output_text("time found = ");
+        output_text(token);
+        output_text(" that is ");
+        output_fixed(seconds, 2);
+        output_text(" sec\n");
+        run_totals.totaltime += seconds;
+    }
+    if (skip_past(cursor, node_key)) add_nodes(parse_decimal_int(cursor));
+}
