@@ -64,6 +64,7 @@ double parse_decimal_double(const char* text) {
         }
     }
     if (!seen_digit) return 0.0;
+    if (!seen_significant) return negative ? -0.0 : 0.0;
     const char* end = p;
     if (*p == 'e' || *p == 'E') {
         bool exponent_negative = false;
