@@ -10,7 +10,12 @@ bool is_white(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+// The powers of ten that a double holds exactly.
+constexpr double exact_powers_of_ten[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Past leading white space and one optional sign; sets negative for a minus.
 const char* skip_white_and_sign(const char* text, bool& negative) {
@@ -21,14 +26,32 @@ const char* skip_white_and_sign(const char* text, bool& negative) {
     return p;
 }
 
+// The power of ten of the leading significant digit of the digits at number (1 for "5.2",
+// 0 for ".52", -1 for ".052"), before any exponent; 0 when no digit is significant.
+int64_t leading_power(const char* number) {
+    int64_t power = 0;
+    const char* p = number;
+    for (; is_digit(*p); ++p) {
+        if (power > 0 || *p != '0') ++power;
+    }
+    if (power > 0 || *p != '.') return power;
+    for (++p; *p == '0'; ++p) --power;
+    return is_digit(*p) ? power : 0;
+}
+
 }  // namespace
 
 int64_t parse_decimal_int(const char* text) {
     bool negative = false;
     const char* p = skip_white_and_sign(text, negative);
-    // The magnitude is gathered unsigned and held at the limit of its sign, so it never wraps.
-    const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
+    // Eighteen digits always fit; only a longer number needs the test against the limit.
     uint64_t magnitude = 0;
+    int digits = 0;
+    for (; is_digit(*p) && digits < 18; ++p, ++digits) {
+        magnitude = magnitude * 10 + static_cast<uint64_t>(*p - '0');
+    }
+    // The magnitude is held at the limit of its sign, so it never wraps.
+    const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
     for (; is_digit(*p); ++p) {
         const uint64_t digit = static_cast<uint64_t>(*p - '0');
         magnitude = magnitude > (limit - digit) / 10 ? limit : magnitude * 10 + digit;
@@ -42,51 +65,49 @@ double parse_decimal_double(const char* text) {
     bool negative = false;
     const char* const number = skip_white_and_sign(text, negative);
 
-    // Find the end of the longest plain decimal form, and the power of ten of its leading
-    // significant digit, which tells an overflow from an underflow below.
+    // Gather the digits of the plain decimal form, as long as 19 of them fit a 64-bit mantissa.
     const char* p = number;
-    int64_t lead_power = 0;
-    bool seen_digit = false;
-    bool seen_significant = false;
-    for (; is_digit(*p); ++p) {
-        seen_digit = true;
-        if (*p != '0') seen_significant = true;
-        if (seen_significant) ++lead_power;
+    uint64_t mantissa = 0;
+    int digits = 0;
+    int fraction_digits = 0;
+    for (; is_digit(*p); ++p, ++digits) {
+        if (digits < 19) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
     }
     if (*p == '.') {
-        ++p;
-        for (; is_digit(*p); ++p) {
-            seen_digit = true;
-            if (!seen_significant) {
-                if (*p != '0') seen_significant = true;
-                else --lead_power;
-            }
+        for (++p; is_digit(*p); ++p, ++digits, ++fraction_digits) {
+            if (digits < 19) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
         }
     }
-    if (!seen_digit) return 0.0;
-    if (!seen_significant) return negative ? -0.0 : 0.0;
+    if (digits == 0) return 0.0;
     const char* end = p;
+    int64_t exponent = 0;
     if (*p == 'e' || *p == 'E') {
-        bool exponent_negative = false;
         const char* q = p + 1;
-        exponent_negative = *q == '-';
+        const bool exponent_negative = *q == '-';
         if (*q == '+' || *q == '-') ++q;
         if (is_digit(*q)) {
-            int64_t exponent = 0;
             for (; is_digit(*q); ++q) {
-                // Far beyond any double; held here so that the sum below cannot overflow.
+                // Far beyond any double; held here so that the sums below cannot overflow.
                 if (exponent < 1000000000) exponent = exponent * 10 + (*q - '0');
             }
-            lead_power += exponent_negative ? -exponent : exponent;
+            if (exponent_negative) exponent = -exponent;
             end = q;
         }
     }
 
     double value = 0.0;
-    const std::from_chars_result result =
-        std::from_chars(number, end, value, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = lead_power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    const int64_t power = exponent - fraction_digits;
+    if (digits <= 19 && mantissa <= (uint64_t{1} << 53) && power >= -22 && power <= 22) {
+        // Both operands are exact doubles, so one correctly rounded operation is the answer.
+        value = static_cast<double>(mantissa);
+        value = power >= 0 ? value * exact_powers_of_ten[power] : value / exact_powers_of_ten[-power];
+    } else {
+        const std::from_chars_result result =
+            std::from_chars(number, end, value, std::chars_format::general);
+        if (result.ec == std::errc::result_out_of_range) {
+            value = leading_power(number) + exponent > 0 ? std::numeric_limits<double>::infinity()
+                                                         : 0.0;
+        }
     }
     return negative ? -value : value;
 }

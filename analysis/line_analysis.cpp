@@ -39,6 +39,29 @@ void echo_line(const char* label, const char* text) {
     output_bytes("\n", 1);
 }
 
+// Copies n bytes of text to at; returns the position after them.
+char* append(char* at, const char* text, size_t n) {
+    std::memcpy(at, text, n);
+    return at + n;
+}
+
+// Prints "time found = TOKEN that is SECONDS sec", written straight into the output.
+void print_time_echo(const char* token, double seconds) {
+    static constexpr char lead[] = "time found = ";
+    static constexpr char middle[] = " that is ";
+    static constexpr char tail[] = " sec\n";
+    constexpr size_t longest =
+        sizeof lead + time_token_size + sizeof middle + fixed_text_size + sizeof tail;
+    static_assert(longest <= output_room_limit, "the echo must fit the output's room");
+    char* const echo = output_room(longest);
+    char* at = append(echo, lead, sizeof lead - 1);
+    at = append(at, token, std::strlen(token));
+    at = append(at, middle, sizeof middle - 1);
+    at += format_fixed(seconds, 2, at);
+    at = append(at, tail, sizeof tail - 1);
+    output_commit(static_cast<size_t>(at - echo));
+}
+
 // Adds count to the node total, held at the 64-bit range instead of wrapping.
 void add_nodes(int64_t count) {
     int64_t& total = run_totals.totalnodes;
@@ -74,11 +97,7 @@ void analyse_line(const char* line) {
         char token[time_token_size];
         extract_field(cursor, ' ', 0, token, sizeof token);
         const double seconds = parse_time_value(token);
-        output_text("time found = ");
-        output_text(token);
-        output_text(" that is ");
-        output_fixed(seconds, 2);
-        output_text(" sec\n");
+        print_time_echo(token, seconds);
         run_totals.totaltime += seconds;
     }
     if (skip_past(cursor, node_key)) add_nodes(parse_decimal_int(cursor));

@@ -11,6 +11,8 @@ char output_buffer[output_buffer_size];
 size_t output_used = 0;
 std::FILE* output_stream = nullptr;
 
+constexpr double exact_scales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
 std::FILE* current_stream() { return output_stream != nullptr ? output_stream : stdout; }
 
 void drain() {
@@ -25,6 +27,13 @@ void output_set_stream(std::FILE* stream) {
     output_stream = stream;
 }
 
+char* output_room(size_t n) {
+    if (n > output_buffer_size - output_used) drain();
+    return output_buffer + output_used;
+}
+
+void output_commit(size_t n) { output_used += n; }
+
 void output_bytes(const char* text, size_t n) {
     if (n > output_buffer_size - output_used) {
         drain();
@@ -37,21 +46,43 @@ void output_bytes(const char* text, size_t n) {
     output_used += n;
 }
 
-void output_text(const char* text) { output_bytes(text, std::strlen(text)); }
-
-void output_fixed(double value, int decimals) {
-    // Wide enough for DBL_MAX in fixed notation with nine decimals.
-    char digits[400];
+size_t format_fixed(double value, int decimals, char* out) {
     if (!std::isfinite(value)) {
         // The platform's own spelling of infinities and not-a-numbers ("-nan" on glibc).
-        const int n = std::snprintf(digits, sizeof digits, "%.*f", decimals, value);
-        output_bytes(digits, n > 0 ? static_cast<size_t>(n) : 0);
-        return;
+        const int n = std::snprintf(out, fixed_text_size, "%.*f", decimals, value);
+        return n > 0 ? static_cast<size_t>(n) : 0;
     }
-    // to_chars rounds exactly as printf does, at a fraction of its cost.
-    const std::to_chars_result result = std::to_chars(
-        digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-    output_bytes(digits, static_cast<size_t>(result.ptr - digits));
+    const double scaled = std::fabs(value) * exact_scales[decimals];
+    if (scaled < 1e11) {
+        // Below 1e11 the scaled value is off the exact product by under 2e-5, so wherever its
+        // fraction stays clear of one half, rounding it to the nearest integer rounds as printf.
+        auto units = static_cast<unsigned long long>(scaled);
+        const double fraction = scaled - static_cast<double>(units);
+        if (fraction < 0.4999 || fraction > 0.5001) {
+            units += fraction > 0.5 ? 1 : 0;
+            // Digits from the last, the decimal point after `decimals` of them.
+            char digits[32];
+            char* p = digits + sizeof digits;
+            for (int place = 0; place <= decimals || units > 0; ++place) {
+                if (place == decimals && decimals > 0) *--p = '.';
+                *--p = static_cast<char>('0' + units % 10);
+                units /= 10;
+            }
+            if (std::signbit(value)) *--p = '-';
+            const size_t n = static_cast<size_t>(digits + sizeof digits - p);
+            std::memcpy(out, p, n);
+            return n;
+        }
+    }
+    // to_chars rounds exactly as printf does.
+    const std::to_chars_result result =
+        std::to_chars(out, out + fixed_text_size, value, std::chars_format::fixed, decimals);
+    return static_cast<size_t>(result.ptr - out);
+}
+
+void output_fixed(double value, int decimals) {
+    char text[fixed_text_size];
+    output_bytes(text, format_fixed(value, decimals, text));
 }
 
 void output_integer(long long value) {

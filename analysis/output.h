@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 // Sends all later output to stream (standard output until this is called); flushes first.
 void output_set_stream(std::FILE* stream);
@@ -11,10 +12,26 @@ void output_set_stream(std::FILE* stream);
 void output_bytes(const char* text, size_t n);
 
 // Appends text up to its terminator.
-void output_text(const char* text);
+inline void output_text(const char* text) { output_bytes(text, std::strlen(text)); }
 
-// Appends value as "%.*f" with `decimals` decimals prints it (decimals from 0 to 9).
+// Room for n more bytes of output, to be written in place and kept with output_commit.
+// REQUIRES: n is at most output_room_limit.
+char* output_room(size_t n);
+
+// Keeps the first n bytes written at the room that output_room last gave.
+void output_commit(size_t n);
+
+constexpr size_t output_room_limit = 4096;
+
+// Appends value as format_fixed writes it.
 void output_fixed(double value, int decimals);
+
+// Room that format_fixed needs: DBL_MAX in fixed notation with nine decimals.
+constexpr size_t fixed_text_size = 400;
+
+// Writes value into out as "%.*f" with `decimals` decimals (0 to 9) prints it, unterminated;
+// returns its length. REQUIRES: out has fixed_text_size bytes.
+size_t format_fixed(double value, int decimals, char* out);
 
 // Appends value in signed decimal.
 void output_integer(long long value);

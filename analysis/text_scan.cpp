@@ -13,10 +13,18 @@ bool match_prefix(const char*& cursor, const char* key) {
 }
 
 bool skip_past(const char*& cursor, const char* key) {
-    const char* found = std::strstr(cursor, key);
-    if (found == nullptr) return false;
-    cursor = found + std::strlen(key);
-    return true;
+    if (key[0] == '\0') return true;
+    // The analysed lines are short and their keys come early: a plain walk beats a library call.
+    for (const char* at = cursor; *at != '\0'; ++at) {
+        if (*at != key[0]) continue;
+        size_t n = 1;
+        while (key[n] != '\0' && at[n] == key[n]) ++n;
+        if (key[n] == '\0') {
+            cursor = at + n;
+            return true;
+        }
+    }
+    return false;
 }
 
 int count_char(const char* text, char c) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "analysis/line_analysis.h"
@@ -13,79 +14,151 @@ namespace {
 constexpr size_t piece_limit = line_buffer_size - 1;
 constexpr size_t block_capacity = size_t{1} << 20;
 
-// The log is read in large blocks and cut into pieces where they stand; only the pieces that
-// can count are copied out. Static, so that memory stays flat whatever the size of the log.
-char block[block_capacity];
+// The log is read in large blocks and its pieces are analysed where they stand. One spare byte
+// lets the last piece of a full block be terminated in place. Static, so that memory stays flat
+// whatever the size of the log.
+char block[block_capacity + 1];
 
-// Normalises the piece [begin, end), at most 999 bytes, in a buffer of its own and analyses it.
-void analyse_piece(const char* begin, const char* end) {
-    char line_buffer[line_buffer_size];
-    const size_t n = static_cast<size_t>(end - begin);
-    std::memcpy(line_buffer, begin, n);
-    line_buffer[n] = '\0';
-    trim_line_end(line_buffer);
-    trim_line_start(line_buffer);
-    analyse_line(line_buffer);
+bool is_line_end(char c) { return c == '\n' || c == '\r' || c == ' '; }
+
+// True when the eight bytes at text are all blanks. Log lines are indented by long runs of them.
+bool eight_blanks(const char* text) {
+    uint64_t word;
+    std::memcpy(&word, text, sizeof word);
+    return word == 0x2020202020202020u;
 }
 
-// False only for a piece on which analyse_line can find nothing: every key but the version key
-// holds a '=', and the version key counts only first on the line, after blanks.
-// next_equals is the first '=' at or after begin in the block, or block_end when there is none.
-bool piece_may_count(const char* begin, const char* end, const char* next_equals) {
-    if (next_equals < end) return true;
-    const char* p = begin;
-    while (p < end && *p == ' ') ++p;
-    return p < end && *p == 'C';
+// The first character of [text, end) that is not a blank, or end.
+char* past_blanks(char* text, char* end) {
+    while (end - text >= 8 && eight_blanks(text)) text += 8;
+    while (text < end && *text == ' ') ++text;
+    return text;
+}
+
+// The end of [text, end) once line feeds, carriage returns and blanks are cut from it.
+char* before_line_end(char* text, char* end) {
+    while (end > text && is_line_end(end[-1])) --end;
+    return end;
+}
+
+// Normalises the piece [begin, end) where it stands, as the two trims would in a buffer of its
+// own, and analyses it. text_end is the piece's first zero byte, or end: its text stops there.
+void analyse_piece(char* begin, char* text_end) {
+    char* const start = past_blanks(begin, text_end);
+    char* const stop = before_line_end(start, text_end);
+    const char kept = *stop;
+    *stop = '\0';
+    analyse_line(start);
+    *stop = kept;
+}
+
+// The first byte c in [from, end), or end.
+char* next_byte(char* from, char* end, char c) {
+    char* found = static_cast<char*>(std::memchr(from, c, static_cast<size_t>(end - from)));
+    return found != nullptr ? found : end;
+}
+
+// The first occurrence of key in [from, end), or end. REQUIRES: *end is a zero byte.
+// The search is quickest when key does not begin with a common pair of bytes, such as two blanks.
+char* next_key(char* from, char* end, const char* key) {
+    // The C library's search is much faster than a loop of ours, but it stops at a zero byte:
+    // go on behind every zero byte that the log holds.
+    while (from < end) {
+        char* found = std::strstr(from, key);
+        if (found != nullptr) return found;
+        from += std::strlen(from) + 1;
+    }
+    return end;
+}
+
+// The first node key "  n=" in [from, end), or end. REQUIRES: *end is a zero byte.
+char* next_node_key(char* from, char* end) {
+    // Lines are indented with runs of blanks, so "n=" is far rarer than the key's own start.
+    for (char* at = from; (at = next_key(at, end, "n=")) != end; ++at) {
+        if (at - from >= 2 && at[-1] == ' ' && at[-2] == ' ') return at - 2;
+    }
+    return end;
+}
+
+// The start of the piece holding at. piece is the start of a piece at or before at.
+char* piece_start(char* piece, char* at) {
+    char* line = at;
+    while (line - piece >= 8 && eight_blanks(line - 8)) line -= 8;
+    while (line > piece && line[-1] != '\n') --line;
+    // From the start of a line, or from any piece start within it, pieces follow every 999 bytes.
+    const size_t offset = static_cast<size_t>(at - line);
+    return offset < piece_limit ? line : line + offset / piece_limit * piece_limit;
+}
+
+// The end of the piece that starts at piece, or nullptr when more of the log is needed to know.
+char* piece_end(char* piece, char* end, bool at_end) {
+    const size_t span = std::min(static_cast<size_t>(end - piece), piece_limit);
+    char* newline = static_cast<char*>(std::memchr(piece, '\n', span));
+    if (newline != nullptr) return newline + 1;
+    if (span == piece_limit || at_end) return piece + span;
+    return nullptr;
+}
+
+// Analyses every piece in [begin, end) that can count, begin being a piece start. Only a piece
+// that holds the time key, the node key or a 'y' can count: the version key and both hash keys
+// hold one ("Crafty", "memory"). All others are passed over unread. Returns where the first
+// piece that is not yet whole starts. REQUIRES: *end is writable.
+char* scan_block(char* begin, char* end, bool at_end) {
+    *end = '\0';
+    char* done = begin;  // a piece start; everything before it is handled
+    char* time_at = next_key(done, end, "time=");
+    char* nodes_at = next_node_key(done, end);
+    char* letter_y = next_byte(done, end, 'y');
+    char* zero = next_byte(done, end, '\0');
+    for (;;) {
+        char* const at = std::min({time_at, nodes_at, letter_y});
+        if (at == end) break;
+        char* const piece = piece_start(done, at);
+        char* const stop = piece_end(piece, end, at_end);
+        if (stop == nullptr) return piece;
+        analyse_piece(piece, std::min(zero, stop));
+        done = stop;
+        if (time_at < done) time_at = next_key(done, end, "time=");
+        if (nodes_at < done) nodes_at = next_node_key(done, end);
+        if (letter_y < done) letter_y = next_byte(done, end, 'y');
+        if (zero < done) zero = next_byte(done, end, '\0');
+    }
+    if (at_end) return end;
+    // Nothing left that counts: keep only the last piece, which is not yet whole.
+    return piece_start(done, end);
 }
 
 }  // namespace
 
 void trim_line_end(char* text) {
-    size_t n = std::strlen(text);
-    while (n > 0 && (text[n - 1] == '\n' || text[n - 1] == '\r' || text[n - 1] == ' ')) --n;
-    text[n] = '\0';
+    *before_line_end(text, text + std::strlen(text)) = '\0';
 }
 
 void trim_line_start(char* text) {
-    size_t blanks = 0;
-    while (text[blanks] == ' ') ++blanks;
-    if (blanks > 0) std::memmove(text, text + blanks, std::strlen(text + blanks) + 1);
+    char* const end = text + std::strlen(text);
+    char* const start = past_blanks(text, end);
+    if (start != text) std::memmove(text, start, static_cast<size_t>(end - start) + 1);
 }
 
 bool read_log_stream(std::FILE* log, size_t block_bytes) {
     block_bytes = std::clamp(block_bytes, line_buffer_size, block_capacity);
     char* begin = block;
     char* end = block;
-    const char* next_equals = nullptr;  // unknown until sought in the current block
     bool at_end = false;
     bool read_failed = false;
-    for (;;) {
+    while (!at_end) {
+        // Keep the piece that is not yet whole (under 999 bytes) and fill the block behind it.
         const size_t pending = static_cast<size_t>(end - begin);
-        if (pending < piece_limit && !at_end) {
-            // Too little left for a whole piece: keep the tail and fill the block behind it.
-            std::memmove(block, begin, pending);
-            begin = block;
-            end = block + pending;
-            const size_t wanted = block_bytes - pending;
-            const size_t got = std::fread(end, 1, wanted, log);
-            end += got;
-            next_equals = nullptr;
-            if (got < wanted) {
-                at_end = true;
-                read_failed = std::ferror(log) != 0;
-            }
-            continue;
+        std::memmove(block, begin, pending);
+        const size_t wanted = block_bytes - pending;
+        const size_t got = std::fread(block + pending, 1, wanted, log);
+        begin = block;
+        end = block + pending + got;
+        if (got < wanted) {
+            at_end = true;
+            read_failed = std::ferror(log) != 0;
         }
-        if (pending == 0) break;
-        const size_t span = std::min(pending, piece_limit);
-        char* const newline = static_cast<char*>(std::memchr(begin, '\n', span));
-        char* const piece_end = newline != nullptr ? newline + 1 : begin + span;
-        if (next_equals == nullptr || next_equals < begin) {
-            const void* equals = std::memchr(begin, '=', pending);
-            next_equals = equals != nullptr ? static_cast<const char*>(equals) : end;
-        }
-        if (piece_may_count(begin, piece_end, next_equals)) analyse_piece(begin, piece_end);
-        begin = piece_end;
+        begin = scan_block(begin, end, at_end);
     }
     return !read_failed;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -48,6 +49,21 @@ TEST(output_fixed, prints_what_printf_prints) {
             output_text("\n");
             expected += printf_fixed(near, 2) + "\n";
         }
+    }
+    EXPECT_TRUE(finish_capture() == expected);
+}
+
+TEST(output_fixed, prints_what_printf_prints_over_many_magnitudes) {
+    uint64_t state = 12345;
+    start_capture();
+    std::string expected;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        const double value = std::ldexp(static_cast<double>(state >> 11), -53 + static_cast<int>(i % 90) - 40);
+        const int decimals = 1 + i % 2;
+        output_fixed(i % 3 == 0 ? -value : value, decimals);
+        output_text("\n");
+        expected += printf_fixed(i % 3 == 0 ? -value : value, decimals) + "\n";
     }
     EXPECT_TRUE(finish_capture() == expected);
 }

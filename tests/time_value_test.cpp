@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -78,6 +79,46 @@ TEST(parse_time_value, reads_numbers_far_beyond_a_double) {
     EXPECT_EQ(parse_time_value(tiny.c_str()), 0.0);
     EXPECT_EQ(parse_time_value(tiny_but_fine.c_str()), 1e-301);
     EXPECT_EQ(parse_time_value((huge + "e-400").c_str()), 1.0);
+}
+
+}  // namespace
+
+namespace {
+
+// Decimal texts of every shape the conversion accepts, the same on every run.
+std::string random_decimal(uint64_t& state) {
+    auto next = [&state](unsigned below) {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        return static_cast<unsigned>((state >> 33) % below);
+    };
+    std::string text;
+    if (next(4) == 0) text += next(2) ? "-" : "+";
+    const unsigned whole = next(22);
+    for (unsigned i = 0; i < whole; ++i) text += static_cast<char>('0' + (i == 0 && next(3) == 0 ? 0 : next(10)));
+    if (next(2)) {
+        text += '.';
+        const unsigned fraction = next(25);
+        for (unsigned i = 0; i < fraction; ++i) text += static_cast<char>('0' + next(10));
+    }
+    if (next(3) == 0) {
+        text += next(2) ? 'e' : 'E';
+        if (next(2)) text += next(2) ? "-" : "+";
+        text += std::to_string(next(next(2) ? 30 : 400));
+    }
+    return text;
+}
+
+// The conversion must give the correctly rounded double, as the C library's does in the
+// default locale.
+TEST(parse_time_value, matches_the_c_library_on_plain_decimals) {
+    uint64_t state = 42;
+    for (int i = 0; i < 300000; ++i) {
+        const std::string text = random_decimal(state);
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const double actual = parse_time_value(text.c_str());
+        ASSERT_TRUE(actual == expected || (std::isnan(actual) && std::isnan(expected))) << text;
+        ASSERT_EQ(std::signbit(actual), std::signbit(expected)) << text;
+    }
 }
 
 }  // namespace
