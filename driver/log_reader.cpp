@@ -116,12 +116,13 @@ char* scan_block(char* begin, char* end, bool at_end) {
         char* const piece = piece_start(done, at);
         char* const stop = piece_end(piece, end, at_end);
         if (stop == nullptr) return piece;
+        // The pieces passed over may hold zero bytes too: only one in this piece counts.
+        if (zero < piece) zero = next_byte(piece, end, '\0');
         analyse_piece(piece, std::min(zero, stop));
         done = stop;
         if (time_at < done) time_at = next_key(done, end, "time=");
         if (nodes_at < done) nodes_at = next_node_key(done, end);
         if (letter_y < done) letter_y = next_byte(done, end, 'y');
-        if (zero < done) zero = next_byte(done, end, '\0');
     }
     if (at_end) return end;
     // Nothing left that counts: keep only the last piece, which is not yet whole.

@@ -85,6 +85,8 @@ TEST(read_log_stream, cuts_pieces_of_999_characters_and_normalises_them) {
          "time found = 3 that is 3.00 sec\n" + report(0, "3.00", "0.0")},
         {"a zero byte ends the line's text", "time=4\0time=5 \nab\0  n=5\nx  n=2"s,
          "time found = 4 that is 4.00 sec\n" + report(2, "4.00", "0.5")},
+        {"a zero byte in a line passed over", "ab\0cd\ntime=5\n"s,
+         "time found = 5 that is 5.00 sec\n" + report(0, "5.00", "0.0")},
         {"a line of blanks is empty", "      \n   \r\n", report(0, "0.00", "-nan")},
         {"a Ctrl-Z byte is an ordinary character", "time=1\x1a\ntime=2\n",
          "time found = 1\x1a that is 1.00 sec\ntime found = 2 that is 2.00 sec\n" +

@@ -40,6 +40,18 @@ std::string finish_capture() {
     return text;
 }
 
+std::string read_fixture(const char* name) {
+    const std::string path = std::string(VEXLOR_FIXTURES) + "/" + name;
+    std::string bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return bytes;
+    char chunk[4096];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
+    std::fclose(file);
+    return bytes;
+}
+
 std::string run_block_reader(const std::string& bytes, size_t block_bytes) {
     std::FILE* log = file_holding(bytes);
     start_capture();
