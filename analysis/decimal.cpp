@@ -6,9 +6,8 @@
 
 namespace {
 
-bool is_white(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+// Space, tab, line feed, vertical tab, form feed and carriage return.
+bool is_white(char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t'; }
 
 bool is_digit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 

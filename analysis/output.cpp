@@ -60,18 +60,25 @@ size_t format_fixed(double value, int decimals, char* out) {
         const double fraction = scaled - static_cast<double>(units);
         if (fraction < 0.4999 || fraction > 0.5001) {
             units += fraction > 0.5 ? 1 : 0;
-            // Digits from the last, the decimal point after `decimals` of them.
-            char digits[32];
-            char* p = digits + sizeof digits;
-            for (int place = 0; place <= decimals || units > 0; ++place) {
-                if (place == decimals && decimals > 0) *--p = '.';
-                *--p = static_cast<char>('0' + units % 10);
+            char* p = out;
+            if (std::signbit(value)) *p++ = '-';
+            char decimal_digits[10];
+            for (int place = decimals - 1; place >= 0; --place) {
+                decimal_digits[place] = static_cast<char>('0' + units % 10);
                 units /= 10;
             }
-            if (std::signbit(value)) *--p = '-';
-            const size_t n = static_cast<size_t>(digits + sizeof digits - p);
-            std::memcpy(out, p, n);
-            return n;
+            char whole_digits[24];
+            int n = 0;
+            do {
+                whole_digits[n++] = static_cast<char>('0' + units % 10);
+                units /= 10;
+            } while (units > 0);
+            while (n > 0) *p++ = whole_digits[--n];
+            if (decimals > 0) {
+                *p++ = '.';
+                for (int place = 0; place < decimals; ++place) *p++ = decimal_digits[place];
+            }
+            return static_cast<size_t>(p - out);
         }
     }
     // to_chars rounds exactly as printf does.
