@@ -1,8 +1,10 @@
 #!/bin/sh
 # One hostile-input case: vexlor must end with status 0, say nothing on standard error, and print
 # exactly what the simple line-at-a-time reader prints for the same bytes.
+# Both run under $VEXLOR_RUNNER (wine for the Windows build) when it is set.
 # usage: agree_case.sh VEXLOR VEXLOR_SIMPLE CASE
 set -u
+runner=${VEXLOR_RUNNER:-}
 bin=$1
 simple=$2
 name=$3
@@ -30,10 +32,10 @@ if [ "$name" = named_pipe ]; then
     status=$?
     wait
 else
-    "$bin" "$input" >"$work/out" 2>"$work/err"
+    $runner "$bin" "$input" >"$work/out" 2>"$work/err"
     status=$?
 fi
-"$simple" "$input" >"$work/expected" || { echo "$name: the simple reader failed"; exit 1; }
+$runner "$simple" "$input" >"$work/expected" || { echo "$name: the simple reader failed"; exit 1; }
 
 failed=0
 if [ "$status" -ne 0 ]; then echo "$name: exit status $status, expected 0"; failed=1; fi
