@@ -33,6 +33,7 @@ void keep_text(char* field, const char* text) {
     field[n] = '\0';
 }
 
+// Prints label, then text, then a line feed.
 void echo_line(const char* label, const char* text) {
     output_text(label);
     output_text(text);

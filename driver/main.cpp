@@ -5,10 +5,13 @@
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        write_diagnostic("VEXLOR v1.0", " - nodes per second from a Crafty log");
-        write_diagnostic("Please report errors to", " vexlor-bugs@example.org");
-        write_diagnostic("", "");
-        write_diagnostic("Usage: vexlor <crafty-log-file>", "");
+        static const char* const usage[] = {
+            "VEXLOR v1.0 - nodes per second from a Crafty log",
+            "Please report errors to vexlor-bugs@example.org",
+            "",
+            "Usage: vexlor <crafty-log-file>",
+        };
+        for (const char* line : usage) write_diagnostic(line, "");
         return 1;
     }
     const bool read_ok = read_log_file(argv[1]);

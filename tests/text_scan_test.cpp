@@ -10,25 +10,28 @@ namespace {
 
 constexpr int miss = -1;
 
-// Where a cursor test leaves the cursor, as an offset into text, or miss when it returned false
-// (and then the cursor must not have moved).
-template <bool (*test)(const char*&, const char*)>
-int cursor_after(const char* text, int start, const char* key) {
-    const char* cursor = text + start;
-    if (!test(cursor, key)) {
-        EXPECT_EQ(cursor, text + start) << "cursor moved on a miss";
-        return miss;
+// One call of a cursor test: the cursor starts at text + start; expected is where it ends, as
+// an offset into text, or miss when the test must return false and leave the cursor alone.
+struct cursor_case {
+    const char* text;
+    int start;
+    const char* key;
+    int expected;
+};
+
+template <bool (*test)(const char*&, const char*), size_t n>
+void check_cursor_cases(const cursor_case (&rows)[n]) {
+    for (const cursor_case& row : rows) {
+        SCOPED_TRACE(std::string(row.text) + " | " + row.key);
+        const char* cursor = row.text + row.start;
+        const bool found = test(cursor, row.key);
+        EXPECT_EQ(found, row.expected != miss);
+        EXPECT_EQ(cursor - row.text, found ? row.expected : row.start);
     }
-    return static_cast<int>(cursor - text);
 }
 
 TEST(match_prefix, hits_only_at_the_cursor) {
-    static const struct {
-        const char* text;
-        int start;
-        const char* key;
-        int expected;
-    } rows[] = {
+    static const cursor_case rows[] = {
         {"Crafty v19.3", 0, "Crafty v", 8},
         {"Crafty v", 0, "Crafty v", 8},        // the rest is the empty text
         {"crafty v19.3", 0, "Crafty v", miss}, // case counts
@@ -41,19 +44,11 @@ TEST(match_prefix, hits_only_at_the_cursor) {
         {"hash table memory = 3M", 0, "hash table memory = ", 20},
         {"hash table memory =", 0, "hash table memory = ", miss},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.text) + " | " + row.key);
-        EXPECT_EQ(cursor_after<match_prefix>(row.text, row.start, row.key), row.expected);
-    }
+    check_cursor_cases<match_prefix>(rows);
 }
 
 TEST(skip_past, lands_after_the_first_occurrence_from_the_cursor) {
-    static const struct {
-        const char* text;
-        int start;
-        const char* key;
-        int expected;
-    } rows[] = {
+    static const cursor_case rows[] = {
         {"time=3 time=4", 0, "time=", 5},
         {"time=3 time=4", 5, "time=", 12},     // a second call finds the second key
         {"time=3 x", 5, "time=", miss},        // only before the cursor
@@ -65,10 +60,7 @@ TEST(skip_past, lands_after_the_first_occurrence_from_the_cursor) {
         {"", 0, "time=", miss},
         {"abc", 2, "", 2},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.text) + " | " + row.key);
-        EXPECT_EQ(cursor_after<skip_past>(row.text, row.start, row.key), row.expected);
-    }
+    check_cursor_cases<skip_past>(rows);
 }
 
 TEST(count_char, counts_every_occurrence) {
