@@ -108,3 +108,33 @@ TEST(read_log_stream, cuts_pieces_of_999_characters_and_normalises_them) {
 }
 
 }  // namespace
+
+namespace {
+
+// The figures of the two real engine logs, computed independently of vexlor (a regex and an awk
+// script over the same bytes): searches, node sum and time sum.
+TEST(read_log_stream, sums_the_engine_logs_exactly) {
+    static const struct {
+        const char* name;
+        size_t searches;
+        const char* report;
+    } rows[] = {
+        {"crafty-20.14-selfplay.log", 46,
+         "totalnodes= 921583696\ntotaltime= 160.29\nnps= 5749477.2\n"},
+        {"crafty-19.20-selfplay.log", 15, "totalnodes= 55259246\ntotaltime= 12.50\nnps= 4420739.7\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string output = run_block_reader(read_fixture(row.name), 1 << 20);
+        size_t searches = 0;
+        for (size_t at = 0; (at = output.find("time found = ", at)) != std::string::npos; ++at) {
+            ++searches;
+        }
+        EXPECT_EQ(searches, row.searches);
+        const std::string report = row.report;
+        ASSERT_GE(output.size(), report.size());
+        EXPECT_EQ(output.substr(output.size() - report.size()), report);
+    }
+}
+
+}  // namespace
