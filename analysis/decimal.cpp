@@ -9,6 +9,7 @@ namespace {
 // Space, tab, line feed, vertical tab, form feed and carriage return.
 bool is_white(char c) { return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t'; }
 
+// The decimal digits 0 to 9.
 bool is_digit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
 // The powers of ten that a double holds exactly.

@@ -13,8 +13,10 @@ std::FILE* output_stream = nullptr;
 
 constexpr double exact_scales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 
+// Where the output goes now.
 std::FILE* current_stream() { return output_stream != nullptr ? output_stream : stdout; }
 
+// Hands the buffered output to the stream and empties the buffer.
 void drain() {
     if (output_used > 0) std::fwrite(output_buffer, 1, output_used, current_stream());
     output_used = 0;

@@ -19,6 +19,7 @@ constexpr size_t block_capacity = size_t{1} << 20;
 // whatever the size of the log.
 char block[block_capacity + 1];
 
+// The characters that the end trim cuts: line feed, carriage return and blank.
 bool is_line_end(char c) { return c == '\n' || c == '\r' || c == ' '; }
 
 // True when the eight bytes at text are all blanks. Log lines are indented by long runs of them.

@@ -12,6 +12,7 @@ namespace {
 
 using namespace std::string_literals;
 
+// trim_line_end and trim_line_start as functions of a value, one row a case.
 std::string trimmed_end(std::string text) {
     trim_line_end(&text[0]);
     return text.c_str();

@@ -12,12 +12,14 @@
 
 namespace {
 
+// What printf prints for value with "%.*f".
 std::string printf_fixed(double value, int decimals) {
     char text[400];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
+// What output_fixed appends for value.
 std::string output_fixed_text(double value, int decimals) {
     start_capture();
     output_fixed(value, decimals);
