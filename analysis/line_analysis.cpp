@@ -46,8 +46,9 @@ char* append(char* at, const char* text, size_t n) {
     return at + n;
 }
 
-// Prints "time found = TOKEN that is SECONDS sec", written straight into the output.
-void print_time_echo(const char* token, double seconds) {
+// Cuts the time token from text, which follows the time key, prints "time found = TOKEN that
+// is SECONDS sec" and returns the seconds. The token is cut straight into the output's buffer.
+double echo_time(const char* text) {
     static constexpr char lead[] = "time found = ";
     static constexpr char middle[] = " that is ";
     static constexpr char tail[] = " sec\n";
@@ -55,12 +56,15 @@ void print_time_echo(const char* token, double seconds) {
         sizeof lead + time_token_size + sizeof middle + fixed_text_size + sizeof tail;
     static_assert(longest <= output_room_limit, "the echo must fit the output's room");
     char* const echo = output_room(longest);
-    char* at = append(echo, lead, sizeof lead - 1);
-    at = append(at, token, std::strlen(token));
-    at = append(at, middle, sizeof middle - 1);
+    char* const token = append(echo, lead, sizeof lead - 1);
+    // Only a blank ends the token; a tab and what follows it belong to it.
+    extract_field(text, ' ', 0, token, time_token_size);
+    const double seconds = parse_time_value(token);
+    char* at = append(token + std::strlen(token), middle, sizeof middle - 1);
     at += format_fixed(seconds, 2, at);
     at = append(at, tail, sizeof tail - 1);
     output_commit(static_cast<size_t>(at - echo));
+    return seconds;
 }
 
 // Adds count to the node total, held at the 64-bit range instead of wrapping.
@@ -93,13 +97,6 @@ void analyse_line(const char* line) {
         keep_text(run_totals.hash, cursor);
         echo_line("hash = ", run_totals.hash);
     }
-    if (skip_past(cursor, time_key)) {
-        // Only a blank ends the token; a tab and what follows it belong to it.
-        char token[time_token_size];
-        extract_field(cursor, ' ', 0, token, sizeof token);
-        const double seconds = parse_time_value(token);
-        print_time_echo(token, seconds);
-        run_totals.totaltime += seconds;
-    }
+    if (skip_past(cursor, time_key)) run_totals.totaltime += echo_time(cursor);
     if (skip_past(cursor, node_key)) add_nodes(parse_decimal_int(cursor));
 }
