@@ -14,14 +14,15 @@ void output_bytes(const char* text, size_t n);
 // Appends text up to its terminator.
 inline void output_text(const char* text) { output_bytes(text, std::strlen(text)); }
 
+// The most that output_room may be asked for.
+constexpr size_t output_room_limit = 4096;
+
 // Room for n more bytes of output, to be written in place and kept with output_commit.
 // REQUIRES: n is at most output_room_limit.
 char* output_room(size_t n);
 
 // Keeps the first n bytes written at the room that output_room last gave.
 void output_commit(size_t n);
-
-constexpr size_t output_room_limit = 4096;
 
 // Appends value as format_fixed writes it.
 void output_fixed(double value, int decimals);

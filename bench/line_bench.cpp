@@ -9,11 +9,13 @@
 
 namespace {
 
+// Where the echoes of the benchmarks go: /dev/null, opened once.
 std::FILE* sink() {
     static std::FILE* null_file = std::fopen("/dev/null", "w");
     return null_file;
 }
 
+// A search summary: the time echo, one time value, one node count.
 void search_line(benchmark::State& state) {
     output_set_stream(sink());
     for (auto _ : state) analyse_line("time=0.50  mat=0  n=1973473  fh=83%  nps=3.9M");
@@ -21,6 +23,7 @@ void search_line(benchmark::State& state) {
 }
 BENCHMARK(search_line);
 
+// A line with many keys of other names and no key of ours.
 void other_line(benchmark::State& state) {
     output_set_stream(sink());
     for (auto _ : state) analyse_line("predicted=0  nodes=3001829  evals=1.5M  50move=0  EGTBprobes=0");

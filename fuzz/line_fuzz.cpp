@@ -16,6 +16,7 @@
 
 namespace {
 
+// Stops the run with a message when a property does not hold.
 void check(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "property broken: %s\n", what);

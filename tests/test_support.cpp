@@ -13,11 +13,21 @@ namespace {
 
 std::FILE* capture_file = nullptr;
 
+// A temporary file holding bytes, ready to be read from the start.
 std::FILE* file_holding(const std::string& bytes) {
     std::FILE* file = std::tmpfile();
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::rewind(file);
     return file;
+}
+
+// Everything from file's current position to its end.
+std::string rest_of(std::FILE* file) {
+    std::string bytes;
+    char chunk[4096];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
+    return bytes;
 }
 
 }  // namespace
@@ -30,11 +40,8 @@ void start_capture() {
 
 std::string finish_capture() {
     output_set_stream(stdout);
-    std::string text;
     std::rewind(capture_file);
-    char chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, capture_file)) > 0) text.append(chunk, n);
+    const std::string text = rest_of(capture_file);
     std::fclose(capture_file);
     capture_file = nullptr;
     return text;
@@ -42,12 +49,9 @@ std::string finish_capture() {
 
 std::string read_fixture(const char* name) {
     const std::string path = std::string(VEXLOR_FIXTURES) + "/" + name;
-    std::string bytes;
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return bytes;
-    char chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
+    if (file == nullptr) return std::string();
+    const std::string bytes = rest_of(file);
     std::fclose(file);
     return bytes;
 }

@@ -19,6 +19,7 @@ struct cursor_case {
     int expected;
 };
 
+// Runs test on every row and checks its result and where it left the cursor.
 template <bool (*test)(const char*&, const char*), size_t n>
 void check_cursor_cases(const cursor_case (&rows)[n]) {
     for (const cursor_case& row : rows) {
