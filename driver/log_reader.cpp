@@ -7,6 +7,7 @@
 
 #include "analysis/line_analysis.h"
 #include "driver/diagnostics.h"
+#include "driver/key_scan.h"
 #include "driver/run_totals.h"
 
 namespace {
@@ -53,34 +54,6 @@ void analyse_piece(char* begin, char* text_end) {
     *stop = kept;
 }
 
-// The first byte c in [from, end), or end.
-char* next_byte(char* from, char* end, char c) {
-    char* found = static_cast<char*>(std::memchr(from, c, static_cast<size_t>(end - from)));
-    return found != nullptr ? found : end;
-}
-
-// The first occurrence of key in [from, end), or end. REQUIRES: *end is a zero byte.
-// The search is quickest when key does not begin with a common pair of bytes, such as two blanks.
-char* next_key(char* from, char* end, const char* key) {
-    // The C library's search is much faster than a loop of ours, but it stops at a zero byte:
-    // go on behind every zero byte that the log holds.
-    while (from < end) {
-        char* found = std::strstr(from, key);
-        if (found != nullptr) return found;
-        from += std::strlen(from) + 1;
-    }
-    return end;
-}
-
-// The first node key "  n=" in [from, end), or end. REQUIRES: *end is a zero byte.
-char* next_node_key(char* from, char* end) {
-    // Lines are indented with runs of blanks, so "n=" is far rarer than the key's own start.
-    for (char* at = from; (at = next_key(at, end, "n=")) != end; ++at) {
-        if (at - from >= 2 && at[-1] == ' ' && at[-2] == ' ') return at - 2;
-    }
-    return end;
-}
-
 // The start of the piece holding at. piece is the start of a piece at or before at.
 char* piece_start(char* piece, char* at) {
     char* line = at;
@@ -100,30 +73,24 @@ char* piece_end(char* piece, char* end, bool at_end) {
     return nullptr;
 }
 
+// The first zero byte in [from, end), or end.
+char* first_zero(char* from, char* end) {
+    char* found = static_cast<char*>(std::memchr(from, '\0', static_cast<size_t>(end - from)));
+    return found != nullptr ? found : end;
+}
+
 // Analyses every piece in [begin, end) that can count, begin being a piece start. Only a piece
-// that holds the time key, the node key or a 'y' can count: the version key and both hash keys
-// hold one ("Crafty", "memory"). All others are passed over unread. Returns where the first
-// piece that is not yet whole starts. REQUIRES: *end is writable.
+// that holds a candidate of next_candidate can hold a key whole; all others are passed over
+// unread. Returns where the first piece that is not yet whole starts. REQUIRES: *end is writable.
 char* scan_block(char* begin, char* end, bool at_end) {
-    *end = '\0';
     char* done = begin;  // a piece start; everything before it is handled
-    char* time_at = next_key(done, end, "time=");
-    char* nodes_at = next_node_key(done, end);
-    char* letter_y = next_byte(done, end, 'y');
-    char* zero = next_byte(done, end, '\0');
-    for (;;) {
-        char* const at = std::min({time_at, nodes_at, letter_y});
-        if (at == end) break;
+    for (char* at = next_candidate(done, end); at != end; at = next_candidate(done, end)) {
         char* const piece = piece_start(done, at);
         char* const stop = piece_end(piece, end, at_end);
         if (stop == nullptr) return piece;
-        // The pieces passed over may hold zero bytes too: only one in this piece counts.
-        if (zero < piece) zero = next_byte(piece, end, '\0');
-        analyse_piece(piece, std::min(zero, stop));
+        // The piece's text ends at its first zero byte.
+        analyse_piece(piece, first_zero(piece, stop));
         done = stop;
-        if (time_at < done) time_at = next_key(done, end, "time=");
-        if (nodes_at < done) nodes_at = next_node_key(done, end);
-        if (letter_y < done) letter_y = next_byte(done, end, 'y');
     }
     if (at_end) return end;
     // Nothing left that counts: keep only the last piece, which is not yet whole.
