@@ -23,16 +23,45 @@ char block[block_capacity + 1];
 // The characters that the end trim cuts: line feed, carriage return and blank.
 bool is_line_end(char c) { return c == '\n' || c == '\r' || c == ' '; }
 
-// True when the eight bytes at text are all blanks. Log lines are indented by long runs of them.
-bool eight_blanks(const char* text) {
+// The eight bytes at text, with a zero byte wherever a blank stands.
+uint64_t blanks_zeroed(const char* text) {
     uint64_t word;
     std::memcpy(&word, text, sizeof word);
-    return word == 0x2020202020202020u;
+    return word ^ 0x2020202020202020u;
 }
 
-// The first character of [text, end) that is not a blank, or end.
+// How many blanks the eight bytes at text start with (8 when all are blanks).
+size_t leading_blanks(const char* text) {
+#if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    const uint64_t others = blanks_zeroed(text);
+    return others == 0 ? 8 : static_cast<size_t>(__builtin_ctzll(others)) / 8;
+#else
+    size_t n = 0;
+    while (n < 8 && text[n] == ' ') ++n;
+    return n;
+#endif
+}
+
+// How many blanks the eight bytes at text end with (8 when all are blanks).
+size_t trailing_blanks(const char* text) {
+#if defined(__GNUC__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    const uint64_t others = blanks_zeroed(text);
+    return others == 0 ? 8 : static_cast<size_t>(__builtin_clzll(others)) / 8;
+#else
+    size_t n = 0;
+    while (n < 8 && text[7 - n] == ' ') ++n;
+    return n;
+#endif
+}
+
+// The first character of [text, end) that is not a blank, or end. Log lines are indented by
+// long runs of blanks: they are passed eight at a time.
 char* past_blanks(char* text, char* end) {
-    while (end - text >= 8 && eight_blanks(text)) text += 8;
+    while (end - text >= 8) {
+        const size_t blanks = leading_blanks(text);
+        text += blanks;
+        if (blanks < 8) return text;
+    }
     while (text < end && *text == ' ') ++text;
     return text;
 }
@@ -57,7 +86,11 @@ void analyse_piece(char* begin, char* text_end) {
 // The start of the piece holding at. piece is the start of a piece at or before at.
 char* piece_start(char* piece, char* at) {
     char* line = at;
-    while (line - piece >= 8 && eight_blanks(line - 8)) line -= 8;
+    while (line - piece >= 8) {
+        const size_t blanks = trailing_blanks(line - 8);
+        line -= blanks;
+        if (blanks < 8) break;
+    }
     while (line > piece && line[-1] != '\n') --line;
     // From the start of a line, or from any piece start within it, pieces follow every 999 bytes.
     const size_t offset = static_cast<size_t>(at - line);
