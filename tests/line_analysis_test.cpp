@@ -4,8 +4,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "driver/run_totals.h"
 #include "tests/test_support.h"
@@ -84,6 +87,40 @@ TEST(analyse_line, recognises_keys_on_one_cursor) {
         EXPECT_EQ(run_totals.totaltime, row.seconds);
         EXPECT_EQ(run_totals.version, row.version);
         EXPECT_EQ(run_totals.hash, row.hash);
+    }
+}
+
+// The echo and the seconds of a plain decimal token as the C library reads and prints it.
+std::string library_time_echo(const std::string& token) {
+    char seconds[64];
+    std::snprintf(seconds, sizeof seconds, "%.2f", std::strtod(token.c_str(), nullptr));
+    return "time found = " + token + " that is " + seconds + " sec\n";
+}
+
+TEST(analyse_line, echoes_time_tokens_as_the_library_reads_and_prints_them) {
+    // Tokens already in the printed form are echoed as they stand; the others are converted.
+    // Both must match the library, around the limits of the shortcut in particular.
+    std::vector<std::string> tokens = {
+        "0.00", "0.05", "1.74", "9.99", "10.00", "99.99", "0.50",
+        "1234567890123.45", "9999999999999.99",    // 13 digits before the stop: printed as is
+        "12345678901234.56", "99999999999999.99",  // 14: converted
+        "00.50", "01.74", "000.00", ".50", "1.", "1.5", "1.505", "1.745", "-1.50", "+1.50",
+        "1.7a", "1a.74", "1..74", "1.74.", "1e2.00", "0.005", "2.675", "12"};
+    // Every hundredth from 0 to 20, and a spread of larger values with two decimals.
+    for (int hundredths = 0; hundredths <= 2000; ++hundredths) {
+        char token[16];
+        std::snprintf(token, sizeof token, "%d.%02d", hundredths / 100, hundredths % 100);
+        tokens.push_back(token);
+    }
+    for (uint64_t units = 7; units < 10000000000000000u; units = units * 13 + 11) {
+        tokens.push_back(std::to_string(units / 100) + "." + std::to_string(units % 100 / 10) +
+                         std::to_string(units % 10));
+    }
+    for (const std::string& token : tokens) {
+        SCOPED_TRACE(token);
+        EXPECT_EQ(analyse_lines({"time=" + token + "  n=1"}), library_time_echo(token));
+        EXPECT_EQ(run_totals.totaltime, std::strtod(token.c_str(), nullptr));
+        EXPECT_EQ(run_totals.totalnodes, 1);
     }
 }
 
