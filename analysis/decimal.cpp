@@ -45,10 +45,15 @@ int64_t parse_decimal_int(const char* text) {
     bool negative = false;
     const char* p = skip_white_and_sign(text, negative);
     // Eighteen digits always fit; only a longer number needs the test against the limit.
+    // Two digits at a time while they last: half the steps, and half the chain of products.
     uint64_t magnitude = 0;
     int digits = 0;
-    for (; is_digit(*p) && digits < 18; ++p, ++digits) {
+    for (; digits < 18 && is_digit(p[0]) && is_digit(p[1]); p += 2, digits += 2) {
+        magnitude = magnitude * 100 + static_cast<uint64_t>((p[0] - '0') * 10 + (p[1] - '0'));
+    }
+    if (digits < 18 && is_digit(*p)) {
         magnitude = magnitude * 10 + static_cast<uint64_t>(*p - '0');
+        ++p;
     }
     // The magnitude is held at the limit of its sign, so it never wraps.
     const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
