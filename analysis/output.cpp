@@ -11,7 +11,22 @@ char output_buffer[output_buffer_size];
 size_t output_used = 0;
 std::FILE* output_stream = nullptr;
 
-constexpr double exact_scales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr unsigned long long powers_of_ten[] = {1,         10,         100,       1000,
+                                                10000,     100000,     1000000,   10000000,
+                                                100000000, 1000000000};
+
+// Writes value (below 10 to the power places) as exactly `places` digits, leading zeros
+// included, two at a time from the right.
+void write_decimals(unsigned long long value, int places, char* out) {
+    static constexpr char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    auto rest = static_cast<unsigned>(value);  // below 1e9
+    int place = places;
+    for (; place >= 2; place -= 2, rest /= 100) std::memcpy(out + place - 2, pairs + rest % 100 * 2, 2);
+    if (place == 1) out[0] = static_cast<char>('0' + rest);
+}
 
 // Where the output goes now.
 std::FILE* current_stream() { return output_stream != nullptr ? output_stream : stdout; }
@@ -54,7 +69,8 @@ size_t format_fixed(double value, int decimals, char* out) {
         const int n = std::snprintf(out, fixed_text_size, "%.*f", decimals, value);
         return n > 0 ? static_cast<size_t>(n) : 0;
     }
-    const double scaled = std::fabs(value) * exact_scales[decimals];
+    const unsigned long long scale = powers_of_ten[decimals];
+    const double scaled = std::fabs(value) * static_cast<double>(scale);
     if (scaled < 1e11) {
         // Below 1e11 the scaled value is off the exact product by under 2e-5, so wherever its
         // fraction stays clear of one half, rounding it to the nearest integer rounds as printf.
@@ -64,21 +80,11 @@ size_t format_fixed(double value, int decimals, char* out) {
             units += fraction > 0.5 ? 1 : 0;
             char* p = out;
             if (std::signbit(value)) *p++ = '-';
-            char decimal_digits[10];
-            for (int place = decimals - 1; place >= 0; --place) {
-                decimal_digits[place] = static_cast<char>('0' + units % 10);
-                units /= 10;
-            }
-            char whole_digits[24];
-            int n = 0;
-            do {
-                whole_digits[n++] = static_cast<char>('0' + units % 10);
-                units /= 10;
-            } while (units > 0);
-            while (n > 0) *p++ = whole_digits[--n];
+            p = std::to_chars(p, p + 24, units / scale).ptr;
             if (decimals > 0) {
                 *p++ = '.';
-                for (int place = 0; place < decimals; ++place) *p++ = decimal_digits[place];
+                write_decimals(units % scale, decimals, p);
+                p += decimals;
             }
             return static_cast<size_t>(p - out);
         }
