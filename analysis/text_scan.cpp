@@ -38,7 +38,13 @@ int count_char(const char* text, char c) {
 void extract_field(const char* text, char sep, int index, char* out, size_t out_size) {
     if (out_size == 0) return;
     size_t used = 0;
-    if (index >= 0) {
+    if (index == 0) {
+        // The first field, the one most asked for, is simply the text up to the first sep.
+        while (used + 1 < out_size && text[used] != '\0' && text[used] != sep) {
+            out[used] = text[used];
+            ++used;
+        }
+    } else if (index > 0) {
         int field = 0;
         for (const char* p = text; *p != '\0'; ++p) {
             if (*p == sep) {
