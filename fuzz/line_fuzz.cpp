@@ -84,6 +84,19 @@ void check_format(double value) {
     }
 }
 
+// A time echo says what converting its token and printing the seconds says.
+void check_time_echo(const std::string& echo) {
+    const size_t token_start = std::strlen("time found = ");
+    const std::string token = echo.substr(token_start, echo.find(' ', token_start) - token_start);
+    const double seconds = parse_time_value(token.c_str());
+    char printed[fixed_text_size];
+    const std::string expected = "time found = " + token + " that is " +
+                                 std::string(printed, format_fixed(seconds, 2, printed)) + " sec\n";
+    check(echo == expected, "a time echo against the conversion and printing of its token");
+    check(run_totals.totaltime == seconds || (std::isnan(seconds) && std::isnan(run_totals.totaltime)),
+          "the time total against the conversion of the token");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -120,6 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static char captured[1 << 14];
     std::FILE* sink = fmemopen(captured, sizeof captured, "w");
     output_set_stream(sink);
+    run_totals = run_totals_record{};
     analyse_line(line);
     output_set_stream(stdout);
     const long written = std::ftell(sink);
@@ -133,6 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(echo.rfind("version= ", 0) == 0 || echo.rfind("hash = ", 0) == 0 ||
                   echo.rfind("time found = ", 0) == 0,
               "an echo of no known kind");
+        if (echo.rfind("time found = ", 0) == 0) check_time_echo(echo);
         at = next;
     }
     check(lines <= 4, "more than four echoes for one line");
