@@ -79,7 +79,9 @@ double echo_time(const char*& cursor) {
     char* const token = append(echo, lead, sizeof lead - 1);
     // Only a blank ends the token; a tab and what follows it belong to it.
     extract_field(cursor, ' ', 0, token, time_token_size);
-    const size_t length = std::strlen(token);
+    // Counted a byte at a time: the library's wide loads would wait for the bytes just stored.
+    size_t length = 0;
+    while (token[length] != '\0') ++length;
     cursor += length;
     double seconds = 0.0;
     // Most tokens are written as the echo prints them: the token is then the echo's text.
