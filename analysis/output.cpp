@@ -24,7 +24,9 @@ void write_decimals(unsigned long long value, int places, char* out) {
         "8081828384858687888990919293949596979899";
     auto rest = static_cast<unsigned>(value);  // below 1e9
     int place = places;
-    for (; place >= 2; place -= 2, rest /= 100) std::memcpy(out + place - 2, pairs + rest % 100 * 2, 2);
+    for (; place >= 2; place -= 2, rest /= 100) {
+        std::memcpy(out + place - 2, pairs + rest % 100 * 2, 2);
+    }
     if (place == 1) out[0] = static_cast<char>('0' + rest);
 }
 

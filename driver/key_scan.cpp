@@ -9,10 +9,14 @@ namespace {
 // True when at can start a key: see next_candidate. REQUIRES: at < end.
 bool is_candidate(const char* at, const char* end) {
     switch (*at) {
-        case 'y': return true;
-        case 'n': return end - at > 1 && at[1] == '=';
-        case 't': return end - at > 4 && at[4] == '=';
-        default: return false;
+        case 'y':
+            return true;
+        case 'n':
+            return end - at > 1 && at[1] == '=';
+        case 't':
+            return end - at > 4 && at[4] == '=';
+        default:
+            return false;
     }
 }
 
@@ -40,9 +44,12 @@ char* next_candidate_sse2(char* from, char* end) {
         const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
         const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 1));
         const __m128i fourth = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 4));
-        const __m128i time_key = _mm_and_si128(_mm_cmpeq_epi8(here, t), _mm_cmpeq_epi8(fourth, equals));
-        const __m128i node_key = _mm_and_si128(_mm_cmpeq_epi8(here, n), _mm_cmpeq_epi8(next, equals));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(time_key, node_key), _mm_cmpeq_epi8(here, y));
+        const __m128i time_key =
+            _mm_and_si128(_mm_cmpeq_epi8(here, t), _mm_cmpeq_epi8(fourth, equals));
+        const __m128i node_key =
+            _mm_and_si128(_mm_cmpeq_epi8(here, n), _mm_cmpeq_epi8(next, equals));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(time_key, node_key), _mm_cmpeq_epi8(here, y));
         const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
         if (mask != 0) return at + __builtin_ctz(mask);
     }
@@ -91,10 +98,14 @@ char* next_candidate(char* from, char* end) {
 
 #elif VEXLOR_SSE2_SCAN
 
-char* next_candidate(char* from, char* end) { return next_candidate_sse2(from, end); }
+char* next_candidate(char* from, char* end) {
+    return next_candidate_sse2(from, end);
+}
 
 #else
 
-char* next_candidate(char* from, char* end) { return next_candidate_plain(from, end); }
+char* next_candidate(char* from, char* end) {
+    return next_candidate_plain(from, end);
+}
 
 #endif

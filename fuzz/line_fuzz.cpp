@@ -93,7 +93,8 @@ void check_time_echo(const std::string& echo) {
     const std::string expected = "time found = " + token + " that is " +
                                  std::string(printed, format_fixed(seconds, 2, printed)) + " sec\n";
     check(echo == expected, "a time echo against the conversion and printing of its token");
-    check(run_totals.totaltime == seconds || (std::isnan(seconds) && std::isnan(run_totals.totaltime)),
+    const double total = run_totals.totaltime;
+    check(total == seconds || (std::isnan(seconds) && std::isnan(total)),
           "the time total against the conversion of the token");
 }
 

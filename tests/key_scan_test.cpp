@@ -20,13 +20,13 @@ TEST(next_candidate_plain, stops_where_a_key_may_stand) {
     } rows[] = {
         {"", 0},
         {"some other words", 16},
-        {"Crafty v20", 5},           // the 'y' of "Crafty"
+        {"Crafty v20", 5},  // the 'y' of "Crafty"
         {"hash table memory = 3M", 16},
         {"  n=5", 2},
         {"time=1", 0},
-        {"x=1  time=2  n=3", 5},     // the first of the two
-        {"n =5 tim=3 t  =", 15},     // neither key
-        {"time", 4},                 // the '=' would lie past the end
+        {"x=1  time=2  n=3", 5},  // the first of the two
+        {"n =5 tim=3 t  =", 15},  // neither key
+        {"time", 4},              // the '=' would lie past the end
         {"n", 1},
         {"timex=1", 7},
     };
