@@ -31,16 +31,19 @@ void other_line(benchmark::State& state) {
 }
 BENCHMARK(other_line);
 
+// The conversion of a typical time token.
 void time_value(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(parse_time_value("0.50"));
 }
 BENCHMARK(time_value);
 
+// The conversion of a node count followed by the rest of its line.
 void node_count(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(parse_decimal_int("1973473  fh=83%"));
 }
 BENCHMARK(node_count);
 
+// The printing of a time with two decimals into the output buffer.
 void fixed_output(benchmark::State& state) {
     output_set_stream(sink());
     double value = 0.5;
